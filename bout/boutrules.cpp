@@ -8,8 +8,7 @@ namespace bout {
 
 BoutRules::BoutRules(BoutView& view)
     : view(view)
-{
-}
+{ }
 
 void BoutRules::FormKeyDown(KeyCode Key, TShiftState Shift)
 {

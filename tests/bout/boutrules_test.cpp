@@ -25,23 +25,29 @@ struct KeyEvent
     TShiftState shift;
 };
 
-KeyEvent down(KeyCode key, TShiftState shift) { return { true, key, shift }; }
-KeyEvent up(KeyCode key, TShiftState shift) { return { false, key, shift }; }
+KeyEvent down(KeyCode key, TShiftState shift)
+{
+    return {true, key, shift};
+}
+KeyEvent up(KeyCode key, TShiftState shift)
+{
+    return {false, key, shift};
+}
 
 // Common openings, as the window would deliver them.
 const std::vector<KeyEvent> nobodyReady {};
-const std::vector<KeyEvent> player1Ready { down(KeyShift, 1) };
-const std::vector<KeyEvent> player2Ready { down(KeyCtrl, 4) };
+const std::vector<KeyEvent> player1Ready {down(KeyShift, 1)};
+const std::vector<KeyEvent> player2Ready {down(KeyCtrl, 4)};
 // Shift down; Ctrl down (player 1 scores); Shift up with Ctrl held; a repeat of Ctrl
 // alone makes player 2 ready as well.
-const std::vector<KeyEvent> bothReady { down(KeyShift, 1), down(KeyCtrl, 5), up(KeyShift, 4),
-    down(KeyCtrl, 4) };
+const std::vector<KeyEvent> bothReady {
+    down(KeyShift, 1), down(KeyCtrl, 5), up(KeyShift, 4), down(KeyCtrl, 4)};
 
 class BoutTest : public ::testing::Test
 {
 protected:
     RecordingView view;
-    BoutRules rules { view };
+    BoutRules rules {view};
 
     void send(const KeyEvent& event)
     {
@@ -79,7 +85,10 @@ struct EffectCase
     int positionAfter;
 };
 
-void PrintTo(const EffectCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const EffectCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class BoutEffects : public BoutTest, public ::testing::WithParamInterface<EffectCase>
 {
@@ -102,47 +111,46 @@ TEST_P(BoutEffects, EventHasExactlyItsEffects)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, BoutEffects,
-    ::testing::Values(
-        EffectCase { "ShiftAloneMakesPlayer1Ready", nobodyReady, 5, down(KeyShift, 1),
-            { "picture 2" }, true, false, 5 },
-        EffectCase { "CtrlAloneMakesPlayer2Ready", nobodyReady, 5, down(KeyCtrl, 4),
-            { "picture 3" }, false, true, 5 },
-        EffectCase { "LetterWithShiftMakesPlayer1Ready", nobodyReady, 5, down(KeyA, 1),
-            { "picture 2" }, true, false, 5 },
-        EffectCase { "ShiftCtrlWithNobodyReadyChangesNothing", nobodyReady, 5, down(KeyA, 5), {},
-            false, false, 5 },
-        EffectCase { "CtrlAfterShiftScoresForPlayer1Only", player1Ready, 5, down(KeyCtrl, 5),
-            { "picture 5", "position 6" }, true, false, 6 },
-        EffectCase { "ShiftAfterCtrlScoresForPlayer2Only", player2Ready, 5, down(KeyShift, 5),
-            { "picture 4", "position 4" }, false, true, 4 },
-        EffectCase { "LetterWithShiftCtrlScores", player1Ready, 5, down(KeyA, 5),
-            { "picture 5", "position 6" }, true, false, 6 },
-        EffectCase { "Player1PointAtTopAnnouncesWinAndKeepsPosition", player1Ready, 10,
-            down(KeyA, 5), { "picture 5", "caption 1P WIN" }, true, false, 10 },
-        EffectCase { "Player2PointAtBottomAnnouncesWinAndKeepsPosition", player2Ready, 0,
-            down(KeyA, 5), { "picture 4", "caption 2P WIN" }, false, true, 0 },
-        EffectCase { "NothingHeldOnKeyDownChangesNothing", player1Ready, 5, down(KeyA, 0), {},
-            true, false, 5 },
-        EffectCase { "F1IsAKeyLikeAnyOther", nobodyReady, 5, down(KeyF1, 1), { "picture 2" }, true,
-            false, 5 },
-        EffectCase { "KeyUpWithNothingHeldClearsBothAndShowsIdle", bothReady, 5, up(KeyA, 0),
-            { "picture 1" }, false, false, 5 },
-        EffectCase { "KeyUpOfF5ClearsLikeAnyKey", bothReady, 5, up(KeyF5, 0), { "picture 1" },
-            false, false, 5 },
-        EffectCase { "ShiftUpWhileCtrlHeldClearsNothing", bothReady, 5, up(KeyShift, 4), {}, true,
-            true, 5 },
-        EffectCase { "CtrlUpWhileShiftHeldClearsNothing", bothReady, 5, up(KeyCtrl, 1), {}, true,
-            true, 5 },
-        EffectCase { "F5ResetsCaptionAndPositionOnly", bothReady, 9, down(KeyF5, 0),
-            { "caption Zoddle", "position 5" }, true, true, 5 },
-        EffectCase { "F5WithShiftFirstMakesPlayer1Ready", nobodyReady, 8, down(KeyF5, 1),
-            { "picture 2", "caption Zoddle", "position 5" }, true, false, 5 },
-        EffectCase { "F5WithCtrlFirstMakesPlayer2Ready", nobodyReady, 2, down(KeyF5, 4),
-            { "picture 3", "caption Zoddle", "position 5" }, false, true, 5 },
-        EffectCase { "F5WithAltStillResets", player1Ready, 7, down(KeyF5, 2),
-            { "caption Zoddle", "position 5" }, true, false, 5 },
-        EffectCase { "F5WithShiftCtrlAtTopAnnouncesThenResets", player1Ready, 10, down(KeyF5, 5),
-            { "picture 5", "caption 1P WIN", "caption Zoddle", "position 5" }, true, false, 5 }),
+    ::testing::Values(EffectCase {"ShiftAloneMakesPlayer1Ready", nobodyReady, 5, down(KeyShift, 1),
+                          {"picture 2"}, true, false, 5},
+        EffectCase {"CtrlAloneMakesPlayer2Ready", nobodyReady, 5, down(KeyCtrl, 4), {"picture 3"},
+            false, true, 5},
+        EffectCase {"LetterWithShiftMakesPlayer1Ready", nobodyReady, 5, down(KeyA, 1),
+            {"picture 2"}, true, false, 5},
+        EffectCase {"ShiftCtrlWithNobodyReadyChangesNothing", nobodyReady, 5, down(KeyA, 5), {},
+            false, false, 5},
+        EffectCase {"CtrlAfterShiftScoresForPlayer1Only", player1Ready, 5, down(KeyCtrl, 5),
+            {"picture 5", "position 6"}, true, false, 6},
+        EffectCase {"ShiftAfterCtrlScoresForPlayer2Only", player2Ready, 5, down(KeyShift, 5),
+            {"picture 4", "position 4"}, false, true, 4},
+        EffectCase {"LetterWithShiftCtrlScores", player1Ready, 5, down(KeyA, 5),
+            {"picture 5", "position 6"}, true, false, 6},
+        EffectCase {"Player1PointAtTopAnnouncesWinAndKeepsPosition", player1Ready, 10,
+            down(KeyA, 5), {"picture 5", "caption 1P WIN"}, true, false, 10},
+        EffectCase {"Player2PointAtBottomAnnouncesWinAndKeepsPosition", player2Ready, 0,
+            down(KeyA, 5), {"picture 4", "caption 2P WIN"}, false, true, 0},
+        EffectCase {"NothingHeldOnKeyDownChangesNothing", player1Ready, 5, down(KeyA, 0), {}, true,
+            false, 5},
+        EffectCase {
+            "F1IsAKeyLikeAnyOther", nobodyReady, 5, down(KeyF1, 1), {"picture 2"}, true, false, 5},
+        EffectCase {"KeyUpWithNothingHeldClearsBothAndShowsIdle", bothReady, 5, up(KeyA, 0),
+            {"picture 1"}, false, false, 5},
+        EffectCase {"KeyUpOfF5ClearsLikeAnyKey", bothReady, 5, up(KeyF5, 0), {"picture 1"}, false,
+            false, 5},
+        EffectCase {
+            "ShiftUpWhileCtrlHeldClearsNothing", bothReady, 5, up(KeyShift, 4), {}, true, true, 5},
+        EffectCase {
+            "CtrlUpWhileShiftHeldClearsNothing", bothReady, 5, up(KeyCtrl, 1), {}, true, true, 5},
+        EffectCase {"F5ResetsCaptionAndPositionOnly", bothReady, 9, down(KeyF5, 0),
+            {"caption Zoddle", "position 5"}, true, true, 5},
+        EffectCase {"F5WithShiftFirstMakesPlayer1Ready", nobodyReady, 8, down(KeyF5, 1),
+            {"picture 2", "caption Zoddle", "position 5"}, true, false, 5},
+        EffectCase {"F5WithCtrlFirstMakesPlayer2Ready", nobodyReady, 2, down(KeyF5, 4),
+            {"picture 3", "caption Zoddle", "position 5"}, false, true, 5},
+        EffectCase {"F5WithAltStillResets", player1Ready, 7, down(KeyF5, 2),
+            {"caption Zoddle", "position 5"}, true, false, 5},
+        EffectCase {"F5WithShiftCtrlAtTopAnnouncesThenResets", player1Ready, 10, down(KeyF5, 5),
+            {"picture 5", "caption 1P WIN", "caption Zoddle", "position 5"}, true, false, 5}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Any byte holding Alt matches neither player nor the scoring test, on key-down or key-up.
@@ -200,21 +208,21 @@ TEST_P(BothReady, WinThenLoseEachReadThePositionAnew)
 
 INSTANTIATE_TEST_SUITE_P(Rules, BothReady,
     ::testing::Values(
-        BothReadyCase { 0,
-            { "picture 5", "read 0", "position 1", "picture 4", "read 1", "position 0" }, 0,
-            "Zoddle" },
-        BothReadyCase { 1,
-            { "picture 5", "read 1", "position 2", "picture 4", "read 2", "position 1" }, 1,
-            "Zoddle" },
-        BothReadyCase { 5,
-            { "picture 5", "read 5", "position 6", "picture 4", "read 6", "position 5" }, 5,
-            "Zoddle" },
-        BothReadyCase { 9,
-            { "picture 5", "read 9", "position 10", "picture 4", "read 10", "position 9" }, 9,
-            "Zoddle" },
-        BothReadyCase { 10,
-            { "picture 5", "read 10", "caption 1P WIN", "picture 4", "read 10", "position 9" }, 9,
-            "1P WIN" }),
+        BothReadyCase {0,
+            {"picture 5", "read 0", "position 1", "picture 4", "read 1", "position 0"}, 0,
+            "Zoddle"},
+        BothReadyCase {1,
+            {"picture 5", "read 1", "position 2", "picture 4", "read 2", "position 1"}, 1,
+            "Zoddle"},
+        BothReadyCase {5,
+            {"picture 5", "read 5", "position 6", "picture 4", "read 6", "position 5"}, 5,
+            "Zoddle"},
+        BothReadyCase {9,
+            {"picture 5", "read 9", "position 10", "picture 4", "read 10", "position 9"}, 9,
+            "Zoddle"},
+        BothReadyCase {10,
+            {"picture 5", "read 10", "caption 1P WIN", "picture 4", "read 10", "position 9"}, 9,
+            "1P WIN"}),
     [](const auto& info) { return "From" + std::to_string(info.param.position); });
 
 struct MatchCase
@@ -226,7 +234,10 @@ struct MatchCase
     std::string winCaption;
 };
 
-void PrintTo(const MatchCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const MatchCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class WholeMatch : public BoutTest, public ::testing::WithParamInterface<MatchCase>
 {
@@ -255,8 +266,8 @@ TEST_P(WholeMatch, SixthPointAnnouncesTheWin)
 
 INSTANTIATE_TEST_SUITE_P(Rules, WholeMatch,
     ::testing::Values(
-        MatchCase { "Player1", player1Ready, down(KeyCtrl, 5), { 6, 7, 8, 9, 10 }, "1P WIN" },
-        MatchCase { "Player2", player2Ready, down(KeyShift, 5), { 4, 3, 2, 1, 0 }, "2P WIN" }),
+        MatchCase {"Player1", player1Ready, down(KeyCtrl, 5), {6, 7, 8, 9, 10}, "1P WIN"},
+        MatchCase {"Player2", player2Ready, down(KeyShift, 5), {4, 3, 2, 1, 0}, "2P WIN"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A win does not end the bout: the other player's point moves the slider and leaves the caption.
@@ -266,7 +277,7 @@ TEST_F(BoutTest, PointAfterWinMovesOnAndKeepsCaption)
     rules.FormKeyDown(KeyCtrl, 5);
     ASSERT_EQ(view.caption, "1P WIN");
 
-    play({ up(KeyCtrl, 1), up(KeyShift, 0), down(KeyCtrl, 4), down(KeyShift, 5) });
+    play({up(KeyCtrl, 1), up(KeyShift, 0), down(KeyCtrl, 4), down(KeyShift, 5)});
 
     EXPECT_EQ(view.position, 9);
     EXPECT_EQ(view.caption, "1P WIN");
@@ -280,7 +291,7 @@ TEST_F(BoutTest, PositionMovedByHandCountsAtTheNextPoint)
     rules.FormKeyDown(KeyCtrl, 5);
     EXPECT_EQ(view.caption, "1P WIN");
 
-    play({ up(KeyCtrl, 0), down(KeyCtrl, 4) });
+    play({up(KeyCtrl, 0), down(KeyCtrl, 4)});
     view.position = 0;
     rules.FormKeyDown(KeyShift, 5);
     EXPECT_EQ(view.caption, "2P WIN");
@@ -292,10 +303,10 @@ TEST_F(BoutTest, PositionMovedByHandCountsAtTheNextPoint)
 TEST_F(BoutTest, AutoRepeatScoresOnEveryRepetition)
 {
     prepare(player1Ready, 8);
-    play({ down(KeyCtrl, 5), down(KeyCtrl, 5), down(KeyCtrl, 5) });
+    play({down(KeyCtrl, 5), down(KeyCtrl, 5), down(KeyCtrl, 5)});
     EXPECT_EQ(view.effects(),
-        (Log { "picture 5", "position 9", "picture 5", "position 10", "picture 5",
-            "caption 1P WIN" }));
+        (Log {
+            "picture 5", "position 9", "picture 5", "position 10", "picture 5", "caption 1P WIN"}));
 }
 
 // F5 leaves the ready flags alone, so a ready player scores at once afterwards.
@@ -305,7 +316,7 @@ TEST_F(BoutTest, ReadyPlayerScoresRightAfterF5)
     rules.FormKeyDown(KeyF5, 0);
     view.log.clear();
     rules.FormKeyDown(KeyCtrl, 5);
-    EXPECT_EQ(view.effects(), (Log { "picture 5", "position 6" }));
+    EXPECT_EQ(view.effects(), (Log {"picture 5", "position 6"}));
 }
 
 // Clearing the flags, as the window does at creation, leaves nobody able to score.
@@ -331,7 +342,10 @@ struct FailureCase
     bool player2ReadyAfter;
 };
 
-void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FailureCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ViewFailure : public BoutTest, public ::testing::WithParamInterface<FailureCase>
 {
@@ -353,17 +367,16 @@ TEST_P(ViewFailure, EarlierEffectsStayAndTheRestIsSkipped)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, ViewFailure,
-    ::testing::Values(
-        FailureCase { "ReadyFlagIsSetBeforeItsPicture", nobodyReady, 5, down(KeyF5, 1),
-            "picture 2", {}, true, false },
-        FailureCase { "FlagsAreClearedBeforeIdlePicture", bothReady, 5, up(KeyA, 0), "picture 1",
-            {}, false, false },
-        FailureCase { "WinShowsItsPictureBeforeReading", player1Ready, 5, down(KeyA, 5), "read 5",
-            { "picture 5" }, true, false },
-        FailureCase { "FailedWinSkipsLose", bothReady, 5, down(KeyA, 5), "position 6",
-            { "picture 5", "read 5" }, true, true },
-        FailureCase { "FailedLoseSkipsF5", bothReady, 5, down(KeyF5, 5), "picture 4",
-            { "picture 5", "read 5", "position 6" }, true, true },
-        FailureCase { "FailedCaptionSkipsReset", nobodyReady, 7, down(KeyF5, 0),
-            "caption Zoddle", {}, false, false }),
+    ::testing::Values(FailureCase {"ReadyFlagIsSetBeforeItsPicture", nobodyReady, 5, down(KeyF5, 1),
+                          "picture 2", {}, true, false},
+        FailureCase {"FlagsAreClearedBeforeIdlePicture", bothReady, 5, up(KeyA, 0), "picture 1", {},
+            false, false},
+        FailureCase {"WinShowsItsPictureBeforeReading", player1Ready, 5, down(KeyA, 5), "read 5",
+            {"picture 5"}, true, false},
+        FailureCase {"FailedWinSkipsLose", bothReady, 5, down(KeyA, 5), "position 6",
+            {"picture 5", "read 5"}, true, true},
+        FailureCase {"FailedLoseSkipsF5", bothReady, 5, down(KeyF5, 5), "picture 4",
+            {"picture 5", "read 5", "position 6"}, true, true},
+        FailureCase {"FailedCaptionSkipsReset", nobodyReady, 7, down(KeyF5, 0), "caption Zoddle",
+            {}, false, false}),
     [](const auto& info) { return std::string(info.param.name); });

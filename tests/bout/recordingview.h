@@ -14,7 +14,7 @@ class RecordingView : public bout::BoutView
 public:
     mutable std::vector<std::string> log;
     int position = bout::MiddleScorePosition;
-    std::string caption { bout::TitleCaption };
+    std::string caption {bout::TitleCaption};
     int picture = 0; // 0: the start picture is still on view
     std::string failAt; // the effect that throws instead of happening
 
