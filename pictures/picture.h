@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace pictures {
+
+class PictureData;
+
+// A bitmap picture: empty (0 × 0, no pixels), blank (sized, all white) or loaded from a BMP
+// file. Copies share the pixel data; nothing ever changes loaded data in place.
+class Picture
+{
+public:
+    Picture();
+
+    int Width() const;
+    int Height() const;
+
+    // Sizing an empty or blank picture makes it blank once both sides are above 0.
+    // Throws PictureError when the pixels cannot be had.
+    void SetWidth(int width);
+    void SetHeight(int height);
+
+    // Reads a BMP file named relative to the working directory. On failure, throws
+    // PictureError with the player's message and leaves the picture as it was.
+    void LoadFromFile(const std::string& name);
+    // The same reading for a whole BMP file held in memory.
+    void LoadFromBytes(std::span<const std::uint8_t> file);
+
+    // Identifies the shared pixel data: equal for copies, null for an empty picture.
+    const void* dataIdentity() const;
+
+private:
+    friend class PictureRenderer;
+    std::shared_ptr<const PictureData> data;
+};
+
+} // namespace pictures
