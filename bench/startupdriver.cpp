@@ -1,0 +1,226 @@
+// Starts each program in turn, alternating, and measures the time from exec to its first frame
+// reaching the X server, then its peak and steady resident memory.
+//
+//   startupdriver RUNS NAME=PROGRAM...
+//
+// The child takes the monotonic clock just before exec and writes it into a pipe; the program's
+// bench build writes the clock into the same pipe once its first frame has reached the server
+// (see firstpaintsignal.h). Prints one tab-separated line per program: name, median, minimum
+// and maximum start-up in milliseconds, median peak and steady RSS in KiB.
+#include "monotonicclock.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <iostream>
+#include <poll.h>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Program
+{
+    std::string name;
+    std::string path;
+    std::vector<double> startupMs;
+    std::vector<long> peakKib;
+    std::vector<long> steadyKib;
+};
+
+struct Run
+{
+    double startupMs = 0;
+    long peakKib = 0;
+    long steadyKib = 0;
+};
+
+[[noreturn]] void fail(const std::string& what)
+{
+    throw std::runtime_error(what);
+}
+
+// Reads "exec NS" and "paint NS" from the pipe, waiting at most 30 s in all.
+std::pair<long long, long long> readTimestamps(int fd, const std::string& name)
+{
+    long long execAt = 0;
+    long long paintAt = 0;
+    std::string buffer;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (paintAt == 0) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd entry {fd, POLLIN, 0};
+        if (left.count() <= 0 || poll(&entry, 1, static_cast<int>(left.count())) <= 0)
+            fail(name + ": no first paint within 30 s");
+        char chunk[256];
+        const ssize_t got = read(fd, chunk, sizeof chunk);
+        if (got <= 0)
+            fail(name + ": ended before its first paint");
+        buffer.append(chunk, static_cast<std::size_t>(got));
+        std::size_t end;
+        while ((end = buffer.find('\n')) != std::string::npos) {
+            std::istringstream line(buffer.substr(0, end));
+            buffer.erase(0, end + 1);
+            std::string tag;
+            long long at = 0;
+            line >> tag >> at;
+            if (tag == "exec")
+                execAt = at;
+            else if (tag == "paint")
+                paintAt = at;
+        }
+    }
+    if (execAt == 0)
+        fail(name + ": painted without an exec time");
+    return {execAt, paintAt};
+}
+
+long statusKib(pid_t pid, const std::string& field)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field + ":", 0) == 0)
+            return std::atol(line.c_str() + field.size() + 1);
+    }
+    fail("no " + field + " for process " + std::to_string(pid));
+}
+
+// User and system CPU time used so far, in clock ticks.
+long long cpuTicks(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text;
+    std::getline(stat, text);
+    // The command name may hold spaces; the fields after it are plain numbers.
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    long long utime = 0;
+    long long stime = 0;
+    for (int index = 3; fields >> field; ++index) {
+        if (index == 14)
+            utime = std::atoll(field.c_str());
+        if (index == 15) {
+            stime = std::atoll(field.c_str());
+            break;
+        }
+    }
+    return utime + stime;
+}
+
+// Steady means no CPU time spent for 300 ms; a program that never settles is read after 3 s.
+void waitUntilIdle(pid_t pid)
+{
+    using namespace std::chrono_literals;
+    const auto deadline = std::chrono::steady_clock::now() + 3s;
+    long long last = cpuTicks(pid);
+    int quietSamples = 0;
+    while (quietSamples < 3 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(100ms);
+        const long long now = cpuTicks(pid);
+        quietSamples = now == last ? quietSamples + 1 : 0;
+        last = now;
+    }
+}
+
+Run runOnce(const Program& program)
+{
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0)
+        fail("pipe: " + std::string(std::strerror(errno)));
+    const pid_t pid = fork();
+    if (pid < 0)
+        fail("fork: " + std::string(std::strerror(errno)));
+    if (pid == 0) {
+        // The write end must survive exec; the read end must not.
+        const int writeEnd = dup(fds[1]);
+        setenv("ZODDLE_FIRST_PAINT_FD", std::to_string(writeEnd).c_str(), 1);
+        const std::string line = "exec " + std::to_string(bench::monotonicNanoseconds()) + "\n";
+        if (write(writeEnd, line.data(), line.size()) < 0)
+            _exit(126);
+        execl(program.path.c_str(), program.path.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    Run run;
+    try {
+        const auto [execAt, paintAt] = readTimestamps(fds[0], program.name);
+        run.startupMs = static_cast<double>(paintAt - execAt) / 1e6;
+        waitUntilIdle(pid);
+        run.peakKib = statusKib(pid, "VmHWM");
+        run.steadyKib = statusKib(pid, "VmRSS");
+    } catch (...) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        close(fds[0]);
+        throw;
+    }
+    close(fds[0]);
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    return run;
+}
+
+template <typename T> T median(std::vector<T> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    if (values.size() % 2 == 1)
+        return values[middle];
+    return (values[middle - 1] + values[middle]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc < 3) {
+        std::cerr << "usage: startupdriver RUNS NAME=PROGRAM...\n";
+        return 2;
+    }
+    const int runs = std::atoi(argv[1]);
+    std::vector<Program> programs;
+    for (int index = 2; index < argc; ++index) {
+        const std::string argument = argv[index];
+        const std::size_t equals = argument.find('=');
+        if (equals == std::string::npos) {
+            std::cerr << "not NAME=PROGRAM: " << argument << '\n';
+            return 2;
+        }
+        programs.push_back({argument.substr(0, equals), argument.substr(equals + 1), {}, {}, {}});
+    }
+    try {
+        // Alternating spreads the machine's drifts evenly over the programs.
+        for (int round = 0; round < runs; ++round) {
+            for (Program& program : programs) {
+                const Run run = runOnce(program);
+                program.startupMs.push_back(run.startupMs);
+                program.peakKib.push_back(run.peakKib);
+                program.steadyKib.push_back(run.steadyKib);
+            }
+        }
+    } catch (const std::exception& error) {
+        std::cerr << "startupdriver: " << error.what() << '\n';
+        return 1;
+    }
+    for (const Program& program : programs) {
+        const auto [fastest, slowest]
+            = std::minmax_element(program.startupMs.begin(), program.startupMs.end());
+        std::printf("%s\t%.1f\t%.1f\t%.1f\t%ld\t%ld\n", program.name.c_str(),
+            median(program.startupMs), *fastest, *slowest, median(program.peakKib),
+            median(program.steadyKib));
+    }
+    return 0;
+}
