@@ -1,12 +1,14 @@
 // Starts each program in turn, alternating, and measures the time from exec to its first frame
-// reaching the X server, then its peak and steady resident memory.
+// reaching the X server, then its peak and steady resident memory, then runs COMMAND (through
+// sh -c) against it, such as a storm of key events, and measures its memory again.
 //
-//   startupdriver RUNS NAME=PROGRAM...
+//   startupdriver RUNS COMMAND NAME=PROGRAM...
 //
 // The child takes the monotonic clock just before exec and writes it into a pipe; the program's
 // bench build writes the clock into the same pipe once its first frame has reached the server
 // (see firstpaintsignal.h). Prints one tab-separated line per program: name, median, minimum
-// and maximum start-up in milliseconds, median peak and steady RSS in KiB.
+// and maximum start-up in milliseconds, median peak and steady RSS in KiB after start-up, and
+// the same two after COMMAND.
 #include "monotonicclock.h"
 
 #include <algorithm>
@@ -30,20 +32,20 @@
 
 namespace {
 
-struct Program
-{
-    std::string name;
-    std::string path;
-    std::vector<double> startupMs;
-    std::vector<long> peakKib;
-    std::vector<long> steadyKib;
-};
-
 struct Run
 {
     double startupMs = 0;
     long peakKib = 0;
     long steadyKib = 0;
+    long peakAfterKib = 0;
+    long steadyAfterKib = 0;
+};
+
+struct Program
+{
+    std::string name;
+    std::string path;
+    std::vector<Run> runs;
 };
 
 [[noreturn]] void fail(const std::string& what)
@@ -135,7 +137,25 @@ void waitUntilIdle(pid_t pid)
     }
 }
 
-Run runOnce(const Program& program)
+void runCommand(const std::string& command)
+{
+    const pid_t pid = fork();
+    if (pid < 0)
+        fail("fork: " + std::string(std::strerror(errno)));
+    if (pid == 0) {
+        // Its report is of no use here.
+        const int devNull = open("/dev/null", O_WRONLY);
+        dup2(devNull, STDOUT_FILENO);
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        fail("failed: " + command);
+}
+
+Run runOnce(const Program& program, const std::string& command)
 {
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0)
@@ -161,6 +181,10 @@ Run runOnce(const Program& program)
         waitUntilIdle(pid);
         run.peakKib = statusKib(pid, "VmHWM");
         run.steadyKib = statusKib(pid, "VmRSS");
+        runCommand(command);
+        waitUntilIdle(pid);
+        run.peakAfterKib = statusKib(pid, "VmHWM");
+        run.steadyAfterKib = statusKib(pid, "VmRSS");
     } catch (...) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
@@ -173,8 +197,11 @@ Run runOnce(const Program& program)
     return run;
 }
 
-template <typename T> T median(std::vector<T> values)
+template <typename T> T median(const std::vector<Run>& runs, T Run::*field)
 {
+    std::vector<T> values;
+    for (const Run& run : runs)
+        values.push_back(run.*field);
     std::sort(values.begin(), values.end());
     const std::size_t middle = values.size() / 2;
     if (values.size() % 2 == 1)
@@ -186,29 +213,27 @@ template <typename T> T median(std::vector<T> values)
 
 int main(int argc, char* argv[])
 {
-    if (argc < 3) {
-        std::cerr << "usage: startupdriver RUNS NAME=PROGRAM...\n";
+    if (argc < 4) {
+        std::cerr << "usage: startupdriver RUNS COMMAND NAME=PROGRAM...\n";
         return 2;
     }
     const int runs = std::atoi(argv[1]);
+    const std::string command = argv[2];
     std::vector<Program> programs;
-    for (int index = 2; index < argc; ++index) {
+    for (int index = 3; index < argc; ++index) {
         const std::string argument = argv[index];
         const std::size_t equals = argument.find('=');
         if (equals == std::string::npos) {
             std::cerr << "not NAME=PROGRAM: " << argument << '\n';
             return 2;
         }
-        programs.push_back({argument.substr(0, equals), argument.substr(equals + 1), {}, {}, {}});
+        programs.push_back({argument.substr(0, equals), argument.substr(equals + 1), {}});
     }
     try {
         // Alternating spreads the machine's drifts evenly over the programs.
         for (int round = 0; round < runs; ++round) {
             for (Program& program : programs) {
-                const Run run = runOnce(program);
-                program.startupMs.push_back(run.startupMs);
-                program.peakKib.push_back(run.peakKib);
-                program.steadyKib.push_back(run.steadyKib);
+                program.runs.push_back(runOnce(program, command));
             }
         }
     } catch (const std::exception& error) {
@@ -217,10 +242,12 @@ int main(int argc, char* argv[])
     }
     for (const Program& program : programs) {
         const auto [fastest, slowest]
-            = std::minmax_element(program.startupMs.begin(), program.startupMs.end());
-        std::printf("%s\t%.1f\t%.1f\t%.1f\t%ld\t%ld\n", program.name.c_str(),
-            median(program.startupMs), *fastest, *slowest, median(program.peakKib),
-            median(program.steadyKib));
+            = std::minmax_element(program.runs.begin(), program.runs.end(),
+                [](const Run& a, const Run& b) { return a.startupMs < b.startupMs; });
+        std::printf("%s\t%.1f\t%.1f\t%.1f\t%ld\t%ld\t%ld\t%ld\n", program.name.c_str(),
+            median(program.runs, &Run::startupMs), fastest->startupMs, slowest->startupMs,
+            median(program.runs, &Run::peakKib), median(program.runs, &Run::steadyKib),
+            median(program.runs, &Run::peakAfterKib), median(program.runs, &Run::steadyAfterKib));
     }
     return 0;
 }
