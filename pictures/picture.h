@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/blockallocator.h"
+
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -30,11 +32,19 @@ public:
     // The same reading for a whole BMP file held in memory.
     void LoadFromBytes(std::span<const std::uint8_t> file);
 
-    // Identifies the shared pixel data: equal for copies, null for an empty picture.
+    // The same, taking the memory for pixels and file data from `allocate` (tests make it fail).
+    void SetWidth(int width, const BlockAllocator& allocate);
+    void SetHeight(int height, const BlockAllocator& allocate);
+    void LoadFromFile(const std::string& name, const BlockAllocator& allocate);
+    void LoadFromBytes(std::span<const std::uint8_t> file, const BlockAllocator& allocate);
+
+    // Identifies the shared pixel data: equal for copies, null for a picture without pixels.
     const void* dataIdentity() const;
 
 private:
     friend class PictureRenderer;
+    void resize(int width, int height, const BlockAllocator& allocate);
+
     std::shared_ptr<const PictureData> data;
 };
 
