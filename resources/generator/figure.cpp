@@ -94,6 +94,13 @@ double polygonDistance(Point p, const std::array<Point, 4>& v)
     return sign * std::sqrt(d);
 }
 
+// Unsigned distance from the line through a and b.
+double lineDistance(Point p, Point a, Point b)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    return std::abs((p.x - a.x) * dy - (p.y - a.y) * dx) / length(dx, dy);
+}
+
 double coverageOf(double distance)
 {
     return std::clamp(0.5 - distance, 0.0, 1.0);
@@ -155,15 +162,22 @@ FigureSample sampleFigure(const FigureShape& shape, const Pose& pose, Point at)
     Layers layers;
 
     const double bodyHeight = shape.bodyBottom - FigureShape::bodyTop;
-    const double bodyDistance = trapezoidDistance(
+    const double cone = trapezoidDistance(
         p, axis, FigureShape::bodyTop, shape.bodyBottom, shape.bodyTopHalf, shape.bodyBottomHalf);
+    // Seen a little from above, the foot of the cone is a curve, lowest in the middle.
+    const double footTop = shape.bodyBottom - FigureShape::footDepth;
+    const double foot = p.y > footTop
+        ? ellipseDistance(p, {axis, footTop}, shape.bodyBottomHalf + 0.5, FigureShape::footDepth)
+        : -bodyHeight;
+    const double bodyDistance = std::max(cone, foot);
     if (bodyDistance < 0.5) {
         const double down = std::clamp((p.y - FigureShape::bodyTop) / bodyHeight, 0.0, 1.0);
         const double half = shape.bodyTopHalf + (shape.bodyBottomHalf - shape.bodyTopHalf) * down;
         const Vector across = uprightCylinderNormal((p.x - axis) / half);
-        // The cone faces a little upwards; its foot lies in its own shadow.
-        Colour colour = shade(shape.base, {across.x, 0.2, across.z}, 0.35);
-        colour = mix(colour, {0, 0, 0}, 0.25 * std::pow(down, 3));
+        // The cone faces a little upwards; its upper rim catches the light, its foot is in shade.
+        const double rim = std::clamp(1.5 - (p.y - FigureShape::bodyTop), 0.0, 1.0);
+        Colour colour = shade(shape.base, {across.x, 0.2 + 1.2 * rim, across.z}, 0.35);
+        colour = mix(colour, {0, 0, 0}, 0.3 * std::pow(down, 3));
         layers.add(coverageOf(bodyDistance), colour);
     }
 
@@ -205,20 +219,38 @@ FigureSample sampleFigure(const FigureShape& shape, const Pose& pose, Point at)
         layers.add(coverageOf(barDistance), shade(shape.base, normal, 0.55));
     }
 
-    const Point onBlade = rotated(p, pose.bladePivot, -pose.bladeSwing);
-    const double bladeDistance = polygonDistance(onBlade, shape.blade);
+    const Point onBlade = rotated(
+        {p.x - pose.bladeShift.x, p.y - pose.bladeShift.y}, pose.bladePivot, -pose.bladeSwing);
+    const auto& blade = shape.blade;
+    const double bladeDistance = polygonDistance(onBlade, blade);
     if (bladeDistance < 0.5) {
-        const double top = std::min(shape.blade[0].y, shape.blade[1].y);
-        const double bottom = std::max(shape.blade[2].y, shape.blade[3].y);
+        const double top = std::min(blade[0].y, blade[1].y);
+        const double bottom = std::max(blade[2].y, blade[3].y);
         const double along = std::clamp((onBlade.y - top) / (bottom - top), 0.0, 1.0);
-        const Colour steel = mix(shape.base, {235, 235, 245}, 0.45);
-        Colour colour = shade(steel, {-0.25, 0.35 - 0.5 * along, 0.9}, 0.25);
-        // A darker line runs round its edge.
-        if (bladeDistance > -1.2)
-            colour = mix(colour, {0, 0, 0}, 0.3);
+        // Across the plate from its left long edge to its right one: a ridge down the middle
+        // catches the light on one side and falls into shade on the other.
+        const double left = lineDistance(onBlade, blade[3], blade[0]);
+        const double right = lineDistance(onBlade, blade[1], blade[2]);
+        const double across = std::clamp(left / (left + right), 0.0, 1.0);
+        const Colour steel = mix(shape.base, {228, 230, 240}, 0.55);
+        Colour colour = shade(steel, {1.3 * (across - 0.5), 0.45 - 0.6 * along, 0.75}, 0.5);
+        // Its outline is darker, like the rest of the figure's edges.
+        colour = mix(colour, {0, 0, 0}, 0.35 * std::clamp(1 + bladeDistance, 0.0, 1.0));
         layers.add(coverageOf(bladeDistance), colour);
     }
     return layers.result();
+}
+
+Point bladePoint(const FigureShape& shape, const Pose& pose, double along)
+{
+    const auto& blade = shape.blade;
+    const Point low {(blade[2].x + blade[3].x) / 2, (blade[2].y + blade[3].y) / 2};
+    const Point tip {(blade[0].x + blade[1].x) / 2, (blade[0].y + blade[1].y) / 2};
+    const Point rest {low.x + (tip.x - low.x) * along, low.y + (tip.y - low.y) * along};
+    const Point swung = rotated(rest, pose.bladePivot, pose.bladeSwing);
+    const Point held {swung.x + pose.bladeShift.x, swung.y + pose.bladeShift.y};
+    const Point tilted = rotated(held, {shape.axis, shape.bodyBottom}, pose.tilt);
+    return {tilted.x + pose.shift.x, tilted.y + pose.shift.y};
 }
 
 void drawFigure(Canvas& canvas, const FigureShape& shape, const Pose& pose)

@@ -19,7 +19,7 @@ struct FigureShape
     double axis = 0;
     double bodyBottom = 126;
     double bodyBottomHalf = 29;
-    double bodyTopHalf = 22;
+    double bodyTopHalf = 22.5;
     double neckHalf = 6;
     double domeHalf = 20;
     double rodHalf = 1.75;
@@ -32,6 +32,7 @@ struct FigureShape
     static constexpr double bodyTop = 73;
     static constexpr double slitTop = 71;
     static constexpr double domeTop = 48;
+    static constexpr double footDepth = 2.5;
 };
 
 // How a figure stands in a scene: tilted about the middle of its base, moved, and with its blade
@@ -42,6 +43,8 @@ struct Pose
     double tilt = 0;
     double bladeSwing = 0;
     Point bladePivot;
+    // Where the hand moves the blade to, after swinging it.
+    Point bladeShift;
 };
 
 struct FigureSample
@@ -53,6 +56,9 @@ struct FigureSample
 // The figure as seen at point `at` (a pixel's centre): how much of the pixel it covers and its
 // shaded colour there.
 FigureSample sampleFigure(const FigureShape& shape, const Pose& pose, Point at);
+
+// Where a point along the blade's middle ends up in the scene: 0 at its lower end, 1 at its tip.
+Point bladePoint(const FigureShape& shape, const Pose& pose, double along);
 
 // Draws the figure over the canvas, edges smoothed.
 void drawFigure(Canvas& canvas, const FigureShape& shape, const Pose& pose);
