@@ -3,6 +3,7 @@
 #include <Qt>
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <utility>
 
@@ -142,12 +143,13 @@ constexpr std::pair<int, KeyCode> qtKeyTable[] = {
     {Qt::Key_ParenRight, '0'},
 };
 
-template <typename Table, typename Value> const KeyCode* find(const Table& table, Value value)
-{
-    const auto found = std::find_if(std::begin(table), std::end(table),
-        [value](const auto& entry) { return entry.first == value; });
-    return found == std::end(table) ? nullptr : &found->second;
-}
+// X keycodes are below 256: the table indexed by keycode, 0 where it has no key.
+constexpr auto codeByScanCode = [] {
+    std::array<KeyCode, 256> codes {};
+    for (const auto& [scanCode, code] : scanCodeTable)
+        codes[scanCode] = code;
+    return codes;
+}();
 
 KeyCode fromQtKey(int qtKey)
 {
@@ -157,19 +159,17 @@ KeyCode fromQtKey(int qtKey)
         return static_cast<KeyCode>('0' + (qtKey - Qt::Key_0));
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
         return static_cast<KeyCode>(112 + (qtKey - Qt::Key_F1));
-    if (const KeyCode* code = find(qtKeyTable, qtKey))
-        return *code;
-    return KeyUnknown;
+    const auto found = std::find_if(std::begin(qtKeyTable), std::end(qtKeyTable),
+        [qtKey](const auto& entry) { return entry.first == qtKey; });
+    return found == std::end(qtKeyTable) ? KeyUnknown : found->second;
 }
 
 } // namespace
 
 KeyCode virtualKeyCode(std::uint32_t nativeScanCode, int qtKey)
 {
-    if (nativeScanCode != 0) {
-        if (const KeyCode* code = find(scanCodeTable, nativeScanCode))
-            return *code;
-    }
+    if (nativeScanCode < codeByScanCode.size() && codeByScanCode[nativeScanCode] != 0)
+        return codeByScanCode[nativeScanCode];
     return fromQtKey(qtKey);
 }
 
