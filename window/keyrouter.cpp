@@ -73,6 +73,7 @@ bool KeyRouter::routeKeyDown(const QKeyEvent& event)
 {
     const PhysicalKey key = physicalKey(event);
     const bout::TShiftState shift = modifiers.keyDown(key);
+    // Focus navigation takes Tab and finds no tab stop on this window: the key goes no further.
     if (key.virtualKey == KeyTab && (shift & (bout::AltHeld | bout::CtrlHeld)) == 0)
         return true;
     keyDown(key.virtualKey, shift);

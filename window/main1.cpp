@@ -71,6 +71,7 @@ TForm1::TForm1(QWidget* parent)
     TrackBar2->raise();
     setFixedSize(layout.clientWidth, layout.clientHeight);
 
+    // The router is a child of the window and goes with it.
     new window::KeyRouter(
         *this,
         [this](bout::KeyCode Key, bout::TShiftState Shift) { FormKeyDown(this, Key, Shift); },

@@ -2,6 +2,7 @@
 
 #include "pictures/pictureerror.h"
 #include "testpictures.h"
+#include "window/centring.h"
 #include "window/layoutscaling.h"
 #include "window/pictureview.h"
 #include "window/scoreslider.h"
@@ -54,6 +55,22 @@ TEST_F(FormTest, OpensAsTheWindowDescriptionSays)
     EXPECT_EQ(form->TrackBar2->tickInterval(), 1);
     EXPECT_EQ(form->TrackBar2->focusPolicy(), Qt::ClickFocus);
     EXPECT_EQ(QApplication::focusWidget(), nullptr);
+}
+
+// Centred on the primary screen when first shown; later showings leave it where it is.
+TEST_F(FormTest, CentresOnceWhenFirstShown)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect frame = form->frameGeometry();
+    const window::ScreenPosition centred
+        = window::centredPosition(screen.width(), screen.height(), frame.width(), frame.height());
+    EXPECT_EQ(frame.topLeft(), screen.topLeft() + QPoint(centred.left, centred.top));
+
+    form->move(screen.topLeft() + QPoint(7, 9));
+    form->hide();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_EQ(form->frameGeometry().topLeft(), screen.topLeft() + QPoint(7, 9));
 }
 
 TEST_F(FormTest, ShowPicturePutsEachGamePictureOnView)
