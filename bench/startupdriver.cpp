@@ -1,6 +1,7 @@
 // Starts each program in turn, alternating, and measures the time from exec to its first frame
 // reaching the X server, then its peak and steady resident memory, then runs COMMAND (through
-// sh -c) against it, such as a storm of key events, and measures its memory again.
+// sh -c, with the program's process id added as its last argument) against it, such as a storm
+// of key events, and measures its memory again.
 //
 //   startupdriver RUNS COMMAND NAME=PROGRAM...
 //
@@ -10,6 +11,7 @@
 // and maximum start-up in milliseconds, median peak and steady RSS in KiB after start-up, and
 // the same two after COMMAND.
 #include "monotonicclock.h"
+#include "processidle.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -26,7 +28,6 @@
 #include <stdexcept>
 #include <string>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -100,41 +101,11 @@ long statusKib(pid_t pid, const std::string& field)
     fail("no " + field + " for process " + std::to_string(pid));
 }
 
-// User and system CPU time used so far, in clock ticks.
-long long cpuTicks(pid_t pid)
-{
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text;
-    std::getline(stat, text);
-    // The command name may hold spaces; the fields after it are plain numbers.
-    std::istringstream fields(text.substr(text.rfind(')') + 2));
-    std::string field;
-    long long utime = 0;
-    long long stime = 0;
-    for (int index = 3; fields >> field; ++index) {
-        if (index == 14)
-            utime = std::atoll(field.c_str());
-        if (index == 15) {
-            stime = std::atoll(field.c_str());
-            break;
-        }
-    }
-    return utime + stime;
-}
-
 // Steady means no CPU time spent for 300 ms; a program that never settles is read after 3 s.
-void waitUntilIdle(pid_t pid)
+void waitUntilSteady(pid_t pid)
 {
     using namespace std::chrono_literals;
-    const auto deadline = std::chrono::steady_clock::now() + 3s;
-    long long last = cpuTicks(pid);
-    int quietSamples = 0;
-    while (quietSamples < 3 && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(100ms);
-        const long long now = cpuTicks(pid);
-        quietSamples = now == last ? quietSamples + 1 : 0;
-        last = now;
-    }
+    keystorm::waitUntilIdle(pid, 300ms, 3s);
 }
 
 void runCommand(const std::string& command)
@@ -178,11 +149,11 @@ Run runOnce(const Program& program, const std::string& command)
     try {
         const auto [execAt, paintAt] = readTimestamps(fds[0], program.name);
         run.startupMs = static_cast<double>(paintAt - execAt) / 1e6;
-        waitUntilIdle(pid);
+        waitUntilSteady(pid);
         run.peakKib = statusKib(pid, "VmHWM");
         run.steadyKib = statusKib(pid, "VmRSS");
-        runCommand(command);
-        waitUntilIdle(pid);
+        runCommand(command + " " + std::to_string(pid));
+        waitUntilSteady(pid);
         run.peakAfterKib = statusKib(pid, "VmHWM");
         run.steadyAfterKib = statusKib(pid, "VmRSS");
     } catch (...) {
