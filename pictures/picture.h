@@ -21,12 +21,14 @@ public:
     int Width() const;
     int Height() const;
 
-    // Sizing an empty or blank picture makes it blank once both sides are above 0.
-    // Throws PictureError when the pixels cannot be had.
+    // Changing a side makes the picture blank, all white, once both sides are above 0, and
+    // until then leaves it without pixels. Throws PictureError ("ｼｽﾃﾑ ﾘｿｰｽが足りません") when
+    // the pixels cannot be had, and the picture stays as it was.
     void SetWidth(int width);
     void SetHeight(int height);
 
-    // Reads a BMP file named relative to the working directory. On failure, throws
+    // Reads a BMP file named relative to the working directory (see picturefile.h for how the
+    // file is opened and found). A file of length 0 makes the picture empty. On failure, throws
     // PictureError with the player's message and leaves the picture as it was.
     void LoadFromFile(const std::string& name);
     // The same reading for a whole BMP file held in memory.
