@@ -5,9 +5,9 @@
 //
 // prints "caption=...", "picture=N" (0 for the start picture) and "position=N", one a line.
 // --window gives the focus to that X window first. --catch-up plays the storm in bursts of
-// 1,000 moves, each as fast as the server takes it, and lets the process PID handle a burst
-// before the next: a program that falls behind an unbroken storm holds the whole backlog of
-// events in memory until it has caught up, and keeps that memory afterwards.
+// 1,000 moves, each as fast as the server takes it, and lets the process PID handle each burst,
+// the last one included, before going on: a program that falls behind an unbroken storm holds
+// the whole backlog of events in memory until it has caught up, and keeps that memory after.
 #include "processidle.h"
 #include "stormplan.h"
 
@@ -96,7 +96,7 @@ void play(Display* display, const std::vector<keystorm::KeyMove>& moves, const O
         const keystorm::KeyMove& move = moves[played];
         XTestFakeKeyEvent(
             display, codes[static_cast<std::size_t>(move.key)], move.down, CurrentTime);
-        if (options.catchUp && (played + 1) % BurstMoves == 0) {
+        if (options.catchUp && ((played + 1) % BurstMoves == 0 || played + 1 == moves.size())) {
             XSync(display, False);
             using namespace std::chrono_literals;
             keystorm::waitUntilIdle(*options.catchUp, 100ms, 10s);
