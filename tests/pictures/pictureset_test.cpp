@@ -110,6 +110,18 @@ TEST_F(PictureSetTest, ReadsTheFiveFilesInOrderAfterMakingFiveBlanks)
         EXPECT_EQ(stateOf(*bitmaps[k - 1], k), State::Loaded) << name(k);
 }
 
+// A zero-length DATA2.bmp is no failure: picture 2 is empty and the later files are still read.
+TEST_F(PictureSetTest, ZeroLengthData2LeavesAnEmptyPictureAndReadsOn)
+{
+    writeFile(name(2), {});
+    EXPECT_EQ(createAndLoad(), "");
+    EXPECT_EQ(opened, namesUpTo(5));
+    EXPECT_EQ(stateOf(*bitmaps[1], 2), State::Empty);
+    EXPECT_EQ(PictureRenderer::extent(*bitmaps[1]).width, 0);
+    for (int k : {1, 3, 4, 5})
+        EXPECT_EQ(stateOf(*bitmaps[k - 1], k), State::Loaded) << name(k);
+}
+
 // The public entry reads the real working directory the same way.
 TEST_F(PictureSetTest, PublicEntryReadsTheWorkingDirectory)
 {
