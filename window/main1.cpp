@@ -130,24 +130,27 @@ bool TForm1::event(QEvent* event)
         centreOnScreen();
     } else if (event->type() == QEvent::Paint && placement == Placement::AwaitingFrame) {
         placement = Placement::Done;
-        if (outerSize() != placedFrameSize)
+        if (frameMargins() != placedWithFrame)
             centreOnScreen();
     }
     return QWidget::event(event);
 }
 
-QSize TForm1::outerSize() const
+QMargins TForm1::frameMargins() const
 {
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    return size().grownBy(frame);
+    // The platform window asks the window manager afresh; the widget may hold an older answer.
+    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
 }
 
 void TForm1::centreOnScreen()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    placedFrameSize = outerSize();
-    const window::ScreenPosition position = window::centredPosition(
-        screen.width(), screen.height(), placedFrameSize.width(), placedFrameSize.height());
-    // The position of a window is that of its frame.
-    move(screen.left() + position.left, screen.top() + position.top);
+    placedWithFrame = frameMargins();
+    const QSize outer = size().grownBy(placedWithFrame);
+    const window::ScreenPosition position
+        = window::centredPosition(screen.width(), screen.height(), outer.width(), outer.height());
+    // The frame's corner goes there, and the client area sits inside the frame.
+    const QPoint client = screen.topLeft() + QPoint(position.left, position.top)
+        + QPoint(placedWithFrame.left(), placedWithFrame.top());
+    setGeometry(QRect(client, size()));
 }

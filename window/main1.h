@@ -47,9 +47,9 @@ private:
 
     bout::BoutRules Rules;
     Placement placement = Placement::NotShown;
-    QSize placedFrameSize;
+    QMargins placedWithFrame;
 
-    QSize outerSize() const;
+    QMargins frameMargins() const;
     void centreOnScreen();
 };
 
