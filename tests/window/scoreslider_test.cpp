@@ -1,5 +1,6 @@
 #include "formfixture.h"
 
+#include "window/pictureview.h"
 #include "window/scoreslider.h"
 
 #include <QApplication>
@@ -98,6 +99,20 @@ TEST_F(ScoreSliderTest, KeysMoveItOnceThePlayerHasPressedIt)
         release(c.key);
         EXPECT_EQ(slider()->value(), c.expected);
     }
+}
+
+// Once pressed, the slider keeps the focus: presses on the picture or the background and the
+// keys that would move it elsewhere leave it there.
+TEST_F(ScoreSliderTest, KeepsTheFocusOncePressed)
+{
+    pressOnThumb();
+    QTest::mouseClick(form->Image1, Qt::LeftButton, {}, QPoint(50, 50));
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(form->width() - 2, 148));
+    press(Tab);
+    press(ShiftTab);
+    EXPECT_EQ(QApplication::focusWidget(), slider());
+    press(Right);
+    EXPECT_EQ(slider()->value(), 6);
 }
 
 // With player 1 ready and Shift and Ctrl held, Home scores first (5 to 6) and only then moves
