@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -71,15 +72,36 @@ TEST_F(PictureFileTest, MessageNamesTheFileAsWritten)
 }
 
 // A file another program holds with an exclusive lock counts as one that cannot be opened.
-TEST_F(PictureFileTest, FileLockedByAnotherHolderCannotBeOpened)
+TEST_F(PictureFileTest, FileLockedByAnotherProgramCannotBeOpened)
 {
     writeFile("DATA1.bmp", solidFile(2, 2, 0));
-    // flock locks belong to the open file description, so a second open stands for another program.
-    const int other = ::open("DATA1.bmp", O_RDONLY);
-    ASSERT_GE(other, 0);
-    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+    int locked[2], release[2];
+    ASSERT_EQ(::pipe(locked), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        // The other program: takes the lock, says so, and holds it until told to let go (or
+        // until the test ends, which closes the other end of the pipe).
+        ::close(locked[0]);
+        ::close(release[1]);
+        const int fd = ::open("DATA1.bmp", O_RDONLY);
+        const char taken = fd >= 0 && ::flock(fd, LOCK_EX) == 0 ? 'L' : 'E';
+        char ignored;
+        if (::write(locked[1], &taken, 1) == 1 && ::read(release[0], &ignored, 1) >= 0)
+            ::_exit(0);
+        ::_exit(1);
+    }
+    ::close(locked[1]);
+    ::close(release[0]);
+    char state = 0;
+    ASSERT_EQ(::read(locked[0], &state, 1), 1);
+    ASSERT_EQ(state, 'L');
     EXPECT_EQ(readData1(), CannotOpenData1);
-    ::close(other);
+
+    ::close(release[1]);
+    ::close(locked[0]);
+    ::waitpid(holder, nullptr, 0);
     EXPECT_EQ(readData1(), "");
     EXPECT_EQ(picture.Width(), 2);
 }
