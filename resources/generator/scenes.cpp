@@ -83,6 +83,14 @@ void drawShadow(Canvas& canvas, const FigureShape& shape, const Pose& pose)
     }
 }
 
+double segmentDistance(Point p, Point a, Point b)
+{
+    const double ex = b.x - a.x, ey = b.y - a.y;
+    const double t
+        = std::clamp(((p.x - a.x) * ex + (p.y - a.y) * ey) / (ex * ex + ey * ey), 0.0, 1.0);
+    return std::hypot(p.x - a.x - ex * t, p.y - a.y - ey * t);
+}
+
 // The flash of a hit: an eight-pointed star, white at the heart, and a ring of sparks.
 void drawBurst(Canvas& canvas, Point centre)
 {
@@ -103,12 +111,18 @@ void drawBurst(Canvas& canvas, Point centre)
             canvas.blend(x, y, mix(heart, tip, t * t), coverage);
         }
     }
+    // Sparks: short strokes with rounded ends, flying outwards between the star's points.
     for (int i = 0; i < 10; ++i) {
         const double angle = i * 2 * std::numbers::pi / 10 + 0.5;
-        for (double r = 24; r < 30; r += 0.25) {
-            const int x = int(std::floor(centre.x + r * std::cos(angle)));
-            const int y = int(std::floor(centre.y + r * std::sin(angle)));
-            canvas.blend(x, y, {255, 255, 230}, 0.5);
+        const double inner = 23 + 3 * (i % 3);
+        const Point from {centre.x + inner * std::cos(angle), centre.y + inner * std::sin(angle)};
+        const Point to {
+            centre.x + (inner + 6) * std::cos(angle), centre.y + (inner + 6) * std::sin(angle)};
+        for (int y = int(centre.y) - 40; y <= int(centre.y) + 40; ++y) {
+            for (int x = int(centre.x) - 40; x <= int(centre.x) + 40; ++x) {
+                const double d = segmentDistance({x + 0.5, y + 0.5}, from, to) - 0.6;
+                canvas.blend(x, y, {255, 252, 225}, 0.85 * std::clamp(0.5 - d, 0.0, 1.0));
+            }
         }
     }
 }
