@@ -1,10 +1,10 @@
 #include "app/lastresort.h"
 
 #include "app/applicationtitle.h"
+#include "app/errorbox.h"
 #include "app/lastresorttext.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <cxxabi.h>
 #include <dlfcn.h>
@@ -79,32 +79,36 @@ std::uintptr_t placeOfFailure()
         ++frame;
     if (frame == count || program == nullptr)
         return 0;
-    return reinterpret_cast<std::uintptr_t>(frames[frame])
+    // A return address points past its call, maybe past the end of a function that never
+    // returns; one byte back lies within the call.
+    return reinterpret_cast<std::uintptr_t>(frames[frame]) - 1
         - reinterpret_cast<std::uintptr_t>(program);
 }
 
 void showLastResortBox(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Critical,
-        QString::fromUtf8(
-            LastResortCaption.data(), static_cast<qsizetype>(LastResortCaption.size())),
-        QString::fromStdString(text), QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::ApplicationModal);
+    ErrorBox box(QString::fromUtf8(LastResortCaption.data(), qsizetype(LastResortCaption.size())),
+        QString::fromStdString(text));
     box.exec();
 }
 
-[[noreturn]] void lastResort()
+// A box needs an application object that has finished coming up, display connection and all.
+bool canShowBoxes()
+{
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr
+        && !QCoreApplication::startingUp() && !QCoreApplication::closingDown();
+}
+
+[[noreturn]] void endWithLastResort(const FailureDescription& failure)
 {
     static std::atomic_flag entered;
     // A failure while the box itself is up ends the program without a second box.
     if (entered.test_and_set())
         std::_Exit(1);
 
-    const FailureDescription failure = describeCurrentFailure();
     const std::string text = lastResortText(
         failure.kind, executablePath(programName), placeOfFailure(), failure.message);
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+    if (canShowBoxes()) {
         showLastResortBox(text);
     } else {
         std::fputs(text.c_str(), stderr);
@@ -112,6 +116,22 @@ void showLastResortBox(const std::string& text)
     }
     // Nothing more runs: the program's state is not to be trusted after such a failure.
     std::_Exit(1);
+}
+
+[[noreturn]] void lastResortForFailure()
+{
+    endWithLastResort(describeCurrentFailure());
+}
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+// Qt's fatal errors, such as finding no display to connect to, are failures outside both guards
+// too; its other messages go where they went before.
+void handleQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg)
+        endWithLastResort({"qFatal", message.trimmed().toStdString()});
+    qtMessageHandler(type, context, message);
 }
 
 } // namespace
@@ -122,7 +142,8 @@ void installLastResortHandler(const char* name)
     // The first backtrace loads the unwinder; better now than after memory has run out.
     void* frame = nullptr;
     backtrace(&frame, 1);
-    std::set_terminate(lastResort);
+    std::set_terminate(lastResortForFailure);
+    qtMessageHandler = qInstallMessageHandler(handleQtMessage);
 }
 
 } // namespace app

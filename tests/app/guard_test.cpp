@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
@@ -75,6 +77,19 @@ TEST(ErrorBox, ShowsMessageWithFullStopUnderTheTitle)
     EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
 
     EXPECT_EQ(app::makeErrorBox(q("Mygame"), "ends with one.")->text(), q("ends with one.."));
+}
+
+// Ctrl+C puts caption, text and button on the clipboard, as players know it from elsewhere.
+TEST(ErrorBox, CopiesCaptionAndTextOnCtrlC)
+{
+    const auto box = app::makeErrorBox(q("Mygame"), "ﾌｧｲﾙ DATA3.bmp は開けません");
+    QGuiApplication::clipboard()->clear();
+    QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, QStringLiteral("c"));
+    QCoreApplication::sendEvent(box.get(), &copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+        q("---------------------------\nMygame\n---------------------------\n"
+          "ﾌｧｲﾙ DATA3.bmp は開けません.\n---------------------------\nOK\n"
+          "---------------------------\n"));
 }
 
 // A failure that escapes an event handler is shown in one error box, and the next event is
