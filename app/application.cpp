@@ -15,7 +15,7 @@ Application::Application(int& argc, char** argv)
     QIcon icon(QStringLiteral(":/zoddle/mainicon.ico"));
     icon.addFile(QStringLiteral(":/zoddle/zoddle-256.png"));
     setWindowIcon(icon);
-    setDesktopFileName(QStringLiteral("zoddle"));
+    setDesktopFileName(QStringLiteral("org.zoddle.Zoddle"));
     // A logoff asks nothing: the game has nothing to save.
     connect(this, &QGuiApplication::commitDataRequest, this, [this] { requestEnd(); });
 }

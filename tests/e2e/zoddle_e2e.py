@@ -21,7 +21,11 @@ are ended when the test ends, also when it fails. Screenshots of failed tests ar
 $ZODDLE_E2E_ARTIFACTS (the build's e2e-artifacts folder).
 
 Environment: ZODDLE_PROGRAM is the program under test; ZODDLE_FAULTY_PROGRAM the test-only
-build of it that injects failures. CTest sets both (tests/e2e/CMakeLists.txt).
+build of it that injects failures; ZODDLE_CPACK_CONFIG the build's package configuration.
+CTest sets them (tests/e2e/CMakeLists.txt), where `add_e2e_tests(<module>)` registers every
+test method of tests/e2e/<module>.py as its own test, labelled e2e. To run one by hand:
+
+    cd tests/e2e && ZODDLE_PROGRAM=../../build/app/zoddle python3 -m unittest test_startup
 """
 
 import os
@@ -385,9 +389,10 @@ class GameTestCase(unittest.TestCase):
         for game in self.games:
             game.stop()
 
-    def start_game(self, pictures=None, arguments=(), program=None):
-        """Starts the program in a fresh working folder holding `pictures` ({name: bytes})."""
-        folder = tempfile.mkdtemp(dir=self.folder, prefix="work-")
+    def start_game(self, pictures=None, arguments=(), program=None, folder=None):
+        """Starts the program in `folder`, by default a fresh working folder holding `pictures`
+        ({name: bytes})."""
+        folder = folder or tempfile.mkdtemp(dir=self.folder, prefix="work-")
         for name, content in (pictures or {}).items():
             with open(os.path.join(folder, name), "wb") as file:
                 file.write(content)
