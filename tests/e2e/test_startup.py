@@ -35,7 +35,7 @@ class StartupTest(GameTestCase):
         self.assertEqual(game.picture_on_view(window, shot), "start")
         self.assertEqual(game.slider_position(window, shot), 5)
         # The window carries the program icon: a 32 × 32 image among the sizes it offers.
-        self.assertIn("32 by 32", window.property("_NET_WM_ICON"))
+        self.assertIn("Icon (32 x 32)", window.property("_NET_WM_ICON"))
 
         game.keys("alt+F4")
         self.assertEqual(game.wait_for_exit(), 0)
@@ -66,8 +66,7 @@ class StartupTest(GameTestCase):
         box = self.assertOneBoxAlone(game)
         self.assertEqual(game.box_contents(box), (TITLE, "ﾌｧｲﾙ DATA1.bmp は開けません.", "OK"))
         game.keys("Return")
-        window = game.wait_for_window(caption="Zoddle")
-        self.assertEqual(game.picture_on_view(window), "start")
+        game.wait_for_window(caption="Zoddle")
         self.assertEqual(len(game.visible_windows()), 1)
 
     def test_a_bad_data2_is_reported_as_an_invalid_bitmap(self):

@@ -310,30 +310,39 @@ class Game:
         except AssertionError:
             raise AssertionError(f"picture {expected} never came; the view shows {last[0]}")
 
-    def slider_position(self, window, screenshot=None):
-        """Where the slider's thumb stands, 0 to 10, read from the screen.
+    def slider_thumb(self, window, screenshot=None):
+        """The slider's thumb on the screen: (x of its centre, a row through it, position).
 
-        The slider spans the client area's width below the picture. In the row through the
-        middle of its groove the thumb is the one run of pixels that differ from the groove's
-        own colour; its centre travels linearly from half a thumb in from the left end to half
-        a thumb in from the right end.
+        The slider spans the client area's width below the picture. In the rows through the
+        thumb above and below the groove, the thumb is the one run of pixels that differ from
+        the row's majority colour, all of the same length; rows through the groove may join
+        the thumb with the groove's filled part, so the most common run length tells the thumb.
+        Its centre travels linearly from half a thumb in from the left end to half a thumb in
+        from the right end, over positions 0 to 10.
         """
         shot = screenshot or self.display.screenshot()
         x, y, width, height = window.client_geometry()
         top = y + height * 150 // 175 + 1
-        best = None
+        candidates = []
         for row in range(top, y + height - 1):
             runs = _runs_differing_from_majority(shot, x, x + width, row)
             if len(runs) == 1 and 6 <= runs[0][1] - runs[0][0] <= width // 3:
-                length = runs[0][1] - runs[0][0]
-                if best is None or length > best[1] - best[0]:
-                    best = runs[0]
-        if best is None:
+                candidates.append((runs[0][0], runs[0][1], row))
+        if not candidates:
             raise AssertionError("no slider thumb found on the screen")
-        thumb = best[1] - best[0]
+        lengths = [right - left for left, right, _ in candidates]
+        thumb_length = max(set(lengths), key=lengths.count)
+        best = next(c for c in candidates if c[1] - c[0] == thumb_length)
+        left, right, row = best
+        thumb = right - left
         slider_width = width * 200 // 197
-        centre = (best[0] + best[1]) / 2 - x
-        return round((centre - thumb / 2) * 10 / (slider_width - thumb))
+        centre = (left + right) / 2
+        position = round((centre - x - thumb / 2) * 10 / (slider_width - thumb))
+        return int(centre), row, position
+
+    def slider_position(self, window, screenshot=None):
+        """Where the slider's thumb stands, 0 to 10, read from the screen."""
+        return self.slider_thumb(window, screenshot)[2]
 
     def wait_for_slider(self, window, expected):
         last = []
@@ -408,9 +417,20 @@ class GameTestCase(unittest.TestCase):
             self.display.screenshot().save(os.path.join(artifacts, f"{self.id()}.{name}.ppm"))
 
     def assertCentred(self, window):
-        x, y, width, height = window.outer_geometry()
-        self.assertEqual((x, y), (max(0, (SCREEN_WIDTH - width) // 2),
-                                  max(0, (SCREEN_HEIGHT - height) // 2)))
+        """The window's frame stands centred on the screen, at the latest once the window
+        manager has told the program its frame's size (its first paint)."""
+        seen = []
+
+        def centred():
+            x, y, width, height = window.outer_geometry()
+            seen[:] = [(x, y), (max(0, (SCREEN_WIDTH - width) // 2),
+                                max(0, (SCREEN_HEIGHT - height) // 2))]
+            return seen[0] == seen[1]
+
+        try:
+            wait_until(centred, "the window to stand centred", timeout=2)
+        except AssertionError:
+            self.fail(f"the window stands at {seen[0]}, not centred at {seen[1]}")
 
 
 SIGTERM = signal.SIGTERM
