@@ -40,6 +40,8 @@ class GuardTest(GameTestCase):
 
         game.keys("Return")
         game.wait_for_no_window(box)
+        # The window that was active before the box is active again.
+        game.wait_until_active(window)
         game.key_down("shift")
         game.wait_for_picture(window, 2)
         game.key_down("ctrl")

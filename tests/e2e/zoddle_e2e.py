@@ -224,8 +224,9 @@ class Game:
             env=self.display.env, capture_output=True, text=True, timeout=WAIT_SECONDS).stdout
         return [Window(self.display, line) for line in found.split()]
 
-    def wait_for_window(self, caption=None, dialog=None):
-        """Waits until exactly one visible window of the program matches, and returns it."""
+    def wait_for_window(self, caption=None, dialog=None, active=True):
+        """Waits until exactly one visible window of the program matches, and returns it;
+        with `active`, also until it is the active window, which takes the keys."""
 
         def matching():
             if self.process.poll() is not None:
@@ -236,7 +237,14 @@ class Game:
                        and (dialog is None or w.is_dialog() == dialog)]
             return windows[0] if len(windows) == 1 else None
 
-        return wait_until(matching, f"a window captioned {caption!r} (dialog: {dialog})")
+        window = wait_until(matching, f"a window captioned {caption!r} (dialog: {dialog})")
+        if active:
+            self.wait_until_active(window)
+        return window
+
+    def wait_until_active(self, window):
+        wait_until(lambda: self.display.run("xdotool", "getactivewindow").strip() == window.id,
+                   f"window {window.id} to become active")
 
     def wait_for_no_window(self, window):
         wait_until(lambda: all(w.id != window.id for w in self.visible_windows()),
@@ -259,8 +267,8 @@ class Game:
         self.display.xdotool("windowactivate", "--sync", window.id)
 
     def box_contents(self, box):
-        """(caption, text, button) of an error box, as its Ctrl+C copies them."""
-        self.activate(box)
+        """(caption, text, button) of an error box, the active window, as its Ctrl+C copies
+        them."""
         separator = "---------------------------"
 
         def copied():
