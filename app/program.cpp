@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/application.h"
+#include "app/closekey.h"
 #include "app/endsignals.h"
 #include "window/main1.h"
 
@@ -47,6 +48,7 @@ int runGame(const char* programName, const WindowMaker& makeWindow)
 
     // A failure while the window is made goes on to the last-resort handler.
     std::unique_ptr<TForm1> window = makeWindow();
+    new CloseKey(*window);
     Form1 = window.get();
     runCreationHandler(application, *window);
 

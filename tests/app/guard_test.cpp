@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/closekey.h"
 #include "app/errorbox.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -113,6 +115,24 @@ TEST(EventGuard, ReportsAFailingHandlerOnceAndGoesOn)
     QCoreApplication::sendEvent(&widget, &next);
     EXPECT_EQ(widget.keysSeen, 2);
     EXPECT_EQ(seen.size(), 1u);
+}
+
+// Alt+F4 that reaches the program closes the window; F4 alone and Alt with other keys do not.
+TEST(CloseKey, AltF4ClosesTheWindow)
+{
+    QWidget window;
+    new app::CloseKey(window);
+    window.show();
+
+    for (const auto& [key, modifiers] :
+        {std::pair {Qt::Key_F4, Qt::NoModifier}, std::pair {Qt::Key_F5, Qt::AltModifier}}) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QCoreApplication::sendEvent(&window, &press);
+        EXPECT_TRUE(window.isVisible()) << key;
+    }
+    QKeyEvent altF4(QEvent::KeyPress, Qt::Key_F4, Qt::AltModifier);
+    QCoreApplication::sendEvent(&window, &altF4);
+    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace

@@ -170,7 +170,9 @@ class Display:
         self.processes.append(subprocess.Popen(
             ["openbox", "--sm-disable"], env=self.env,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        wait_until(lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"),
+        # Openbox claims the screen first and manages windows only once it has set up its
+        # desktops; a window mapped in between may never be framed.
+        wait_until(lambda: "_NET_CLIENT_LIST(" in self.run("xprop", "-root", "_NET_CLIENT_LIST"),
                    "openbox to manage the screen")
 
     def run(self, *command, check=False):
@@ -403,6 +405,9 @@ class GameTestCase(unittest.TestCase):
                 self.display.screenshot().save(os.path.join(artifacts, self.id() + ".ppm"))
             except (subprocess.SubprocessError, OSError):
                 pass
+            with open(os.path.join(artifacts, self.id() + ".txt"), "w") as report:
+                for game in self.games:
+                    report.write(f"{game.pid}: status {game.process.poll()}\n{game.stderr()}\n")
         for game in self.games:
             game.stop()
 
