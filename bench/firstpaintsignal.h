@@ -2,7 +2,7 @@
 
 // Bench builds only. The start-up driver passes a pipe in ZODDLE_FIRST_PAINT_FD; once the
 // program's first frame is known to have reached the X server, it writes the monotonic clock
-// there. Without the variable this does nothing.
+// there, and the CPU time the process has used. Without the variable this does nothing.
 namespace bench {
 
 void signalFirstPaint();

@@ -7,9 +7,10 @@
 //
 // The child takes the monotonic clock just before exec and writes it into a pipe; the program's
 // bench build writes the clock into the same pipe once its first frame has reached the server
-// (see firstpaintsignal.h). Prints one tab-separated line per program: name, median, minimum
-// and maximum start-up in milliseconds, median peak and steady RSS in KiB after start-up, and
-// the same two after COMMAND.
+// (see firstpaintsignal.h), with the CPU time it has used. Prints one tab-separated line per
+// program: name, median, minimum and maximum start-up in milliseconds, median CPU time to the
+// first paint in milliseconds, median peak and steady RSS in KiB after start-up, and the same
+// two after COMMAND.
 #include "monotonicclock.h"
 #include "processidle.h"
 
@@ -36,6 +37,7 @@ namespace {
 struct Run
 {
     double startupMs = 0;
+    double cpuMs = 0;
     long peakKib = 0;
     long steadyKib = 0;
     long peakAfterKib = 0;
@@ -54,11 +56,18 @@ struct Program
     throw std::runtime_error(what);
 }
 
-// Reads "exec NS" and "paint NS" from the pipe, waiting at most 30 s in all.
-std::pair<long long, long long> readTimestamps(int fd, const std::string& name)
+struct FirstPaint
+{
+    double wallMs = 0;
+    double cpuMs = 0;
+};
+
+// Reads "exec NS" and "paint NS CPU-NS" from the pipe, waiting at most 30 s in all.
+FirstPaint readFirstPaint(int fd, const std::string& name)
 {
     long long execAt = 0;
     long long paintAt = 0;
+    long long cpuUsed = 0;
     std::string buffer;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (paintAt == 0) {
@@ -79,15 +88,17 @@ std::pair<long long, long long> readTimestamps(int fd, const std::string& name)
             std::string tag;
             long long at = 0;
             line >> tag >> at;
-            if (tag == "exec")
+            if (tag == "exec") {
                 execAt = at;
-            else if (tag == "paint")
+            } else if (tag == "paint") {
                 paintAt = at;
+                line >> cpuUsed;
+            }
         }
     }
     if (execAt == 0)
         fail(name + ": painted without an exec time");
-    return {execAt, paintAt};
+    return {static_cast<double>(paintAt - execAt) / 1e6, static_cast<double>(cpuUsed) / 1e6};
 }
 
 long statusKib(pid_t pid, const std::string& field)
@@ -147,8 +158,9 @@ Run runOnce(const Program& program, const std::string& command)
     close(fds[1]);
     Run run;
     try {
-        const auto [execAt, paintAt] = readTimestamps(fds[0], program.name);
-        run.startupMs = static_cast<double>(paintAt - execAt) / 1e6;
+        const FirstPaint firstPaint = readFirstPaint(fds[0], program.name);
+        run.startupMs = firstPaint.wallMs;
+        run.cpuMs = firstPaint.cpuMs;
         waitUntilSteady(pid);
         run.peakKib = statusKib(pid, "VmHWM");
         run.steadyKib = statusKib(pid, "VmRSS");
@@ -215,10 +227,11 @@ int main(int argc, char* argv[])
         const auto [fastest, slowest]
             = std::minmax_element(program.runs.begin(), program.runs.end(),
                 [](const Run& a, const Run& b) { return a.startupMs < b.startupMs; });
-        std::printf("%s\t%.1f\t%.1f\t%.1f\t%ld\t%ld\t%ld\t%ld\n", program.name.c_str(),
+        std::printf("%s\t%.1f\t%.1f\t%.1f\t%.1f\t%ld\t%ld\t%ld\t%ld\n", program.name.c_str(),
             median(program.runs, &Run::startupMs), fastest->startupMs, slowest->startupMs,
-            median(program.runs, &Run::peakKib), median(program.runs, &Run::steadyKib),
-            median(program.runs, &Run::peakAfterKib), median(program.runs, &Run::steadyAfterKib));
+            median(program.runs, &Run::cpuMs), median(program.runs, &Run::peakKib),
+            median(program.runs, &Run::steadyKib), median(program.runs, &Run::peakAfterKib),
+            median(program.runs, &Run::steadyAfterKib));
     }
     return 0;
 }
