@@ -99,6 +99,30 @@ class StartupTest(GameTestCase):
         self.assertEqual(with_arguments[0], plain[0])
         self.assertTrue(with_arguments[1] == plain[1], "the window looks different")
 
+    def test_every_way_of_closing_ends_with_status_0_without_a_question(self):
+        def close_button(game, window):
+            x, y, width, _ = window.outer_geometry()
+            _, right, top, _ = window.frame_extents()
+            # Openbox puts the close button last in the title bar.
+            game.click(x + width - right - top // 2, y + top // 2)
+
+        def window_menu(game, window):
+            game.keys("alt+space")
+            game.keys("c")
+
+        def task_list(game, window):
+            # What a task list sends: the window manager's close request for the window.
+            self.display.run("wmctrl", "-i", "-c", window.id, check=True)
+
+        for close in (close_button, window_menu, task_list):
+            with self.subTest(close.__name__):
+                game = self.start_game(pictures=all_pictures())
+                window = game.wait_for_window(caption="Zoddle")
+                self.assertCentred(window)
+                close(game, window)
+                self.assertEqual(game.wait_for_exit(), 0)
+                self.assertEqual(game.stderr(), "")
+
     def test_sigterm_ends_the_running_game_with_status_0(self):
         game = self.start_game(pictures=all_pictures())
         game.wait_for_window(caption="Zoddle")
