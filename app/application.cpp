@@ -12,9 +12,9 @@ Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
     , programTitle(QString::fromStdString(applicationTitle(executablePath(argv[0]))))
 {
-    QIcon icon(QStringLiteral(":/zoddle/mainicon.ico"));
-    icon.addFile(QStringLiteral(":/zoddle/zoddle-256.png"));
-    setWindowIcon(icon);
+    // MAINICON alone: the larger rendering serves the installed menu entry, and decoding it
+    // here would cost the start-up more than reading all five pictures.
+    setWindowIcon(QIcon(QStringLiteral(":/zoddle/mainicon.ico")));
     setDesktopFileName(QStringLiteral("org.zoddle.Zoddle"));
     // A logoff asks nothing: the game has nothing to save.
     connect(this, &QGuiApplication::commitDataRequest, this, [this] { requestEnd(); });
