@@ -23,17 +23,6 @@ std::uint64_t defaultPaletteEntries(std::uint16_t bitsPerPixel)
 
 } // namespace
 
-std::uint16_t readUint16(const std::uint8_t* bytes)
-{
-    return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
-}
-
-std::uint32_t readUint32(const std::uint8_t* bytes)
-{
-    return std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 | std::uint32_t(bytes[2]) << 16
-        | std::uint32_t(bytes[3]) << 24;
-}
-
 HeaderCheck readBitmapFormat(std::span<const std::uint8_t> block, BitmapFormat& format)
 {
     if (block.size() < 4)

@@ -40,8 +40,17 @@ enum class HeaderCheck {
 // start of `block`. Fills `format` only when the result is Known.
 HeaderCheck readBitmapFormat(std::span<const std::uint8_t> block, BitmapFormat& format);
 
-// Little-endian fields; the caller has checked that the bytes are there.
-std::uint16_t readUint16(const std::uint8_t* bytes);
-std::uint32_t readUint32(const std::uint8_t* bytes);
+// Little-endian fields; the caller has checked that the bytes are there. Inline, because the
+// pixel loops read one per pixel.
+inline std::uint16_t readUint16(const std::uint8_t* bytes)
+{
+    return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
+}
+
+inline std::uint32_t readUint32(const std::uint8_t* bytes)
+{
+    return std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 | std::uint32_t(bytes[2]) << 16
+        | std::uint32_t(bytes[3]) << 24;
+}
 
 } // namespace pictures

@@ -22,6 +22,54 @@ std::span<const std::uint8_t> from(std::span<const std::uint8_t> block, std::uin
                                   : std::span<const std::uint8_t>();
 }
 
+// The loops below draw columns [left, end) of one stored row, all of which the row holds; the
+// caller has checked that, so they test nothing per pixel.
+
+void drawIndexed1(const std::uint8_t* row, std::size_t left, std::size_t end,
+    const std::array<std::uint32_t, 256>& colours, std::uint32_t* out)
+{
+    for (std::size_t x = left; x < end; ++x)
+        *out++ = colours[row[x / 8] >> (7 - x % 8) & 1];
+}
+
+void drawIndexed4(const std::uint8_t* row, std::size_t left, std::size_t end,
+    const std::array<std::uint32_t, 256>& colours, std::uint32_t* out)
+{
+    for (std::size_t x = left; x < end; ++x)
+        *out++ = colours[row[x / 2] >> (x % 2 ? 0 : 4) & 0xF];
+}
+
+void drawIndexed8(const std::uint8_t* row, std::size_t left, std::size_t end,
+    const std::array<std::uint32_t, 256>& colours, std::uint32_t* out)
+{
+    for (std::size_t x = left; x < end; ++x)
+        *out++ = colours[row[x]];
+}
+
+// `rowBytes` is the length of the row, so the last pixel, which may end the row, is not read
+// as a whole word.
+void drawRgb24(const std::uint8_t* row, std::size_t left, std::size_t end, std::size_t rowBytes,
+    std::uint32_t* out)
+{
+    // One 32-bit load a pixel while a fourth byte follows it in the row; the byte past blue,
+    // green and red is masked off.
+    const std::size_t wordEnd
+        = rowBytes >= 4 ? std::clamp((rowBytes - 4) / 3 + 1, left, end) : left;
+    std::size_t x = left;
+    for (; x < wordEnd; ++x)
+        *out++ = Black | (readUint32(row + x * 3) & 0xFFFFFF);
+    for (; x < end; ++x, ++out) {
+        const std::uint8_t* bgr = row + x * 3;
+        *out = rgb(bgr[2], bgr[1], bgr[0]);
+    }
+}
+
+void drawRgb32(const std::uint8_t* row, std::size_t left, std::size_t end, std::uint32_t* out)
+{
+    for (std::size_t x = left; x < end; ++x)
+        *out++ = Black | (readUint32(row + x * 4) & 0xFFFFFF);
+}
+
 } // namespace
 
 BitmapSource::Channel BitmapSource::Channel::of(std::uint32_t mask)
@@ -109,9 +157,37 @@ std::uint32_t BitmapSource::paletteColour(std::uint32_t index) const
     return rgb(palette[at + 2], palette[at + 1], palette[at]);
 }
 
+BitmapSource::PaletteColours BitmapSource::paletteColours() const
+{
+    PaletteColours colours;
+    for (std::uint32_t index = 0; index < colours.size(); ++index)
+        colours[index] = paletteColour(index);
+    return colours;
+}
+
 std::uint32_t BitmapSource::maskedColour(std::uint32_t pixel) const
 {
     return rgb(red.value(pixel), green.value(pixel), blue.value(pixel));
+}
+
+// The usual 32-bit layout, blue in the lowest byte, needs no shifting or scaling.
+bool BitmapSource::hasPlainMasks32() const
+{
+    return red.mask == 0xFF0000 && green.mask == 0x00FF00 && blue.mask == 0x0000FF;
+}
+
+void BitmapSource::drawMasked16(
+    const std::uint8_t* row, std::size_t left, std::size_t end, std::uint32_t* out) const
+{
+    for (std::size_t x = left; x < end; ++x)
+        *out++ = maskedColour(readUint16(row + x * 2));
+}
+
+void BitmapSource::drawMasked32(
+    const std::uint8_t* row, std::size_t left, std::size_t end, std::uint32_t* out) const
+{
+    for (std::size_t x = left; x < end; ++x)
+        *out++ = maskedColour(readUint32(row + x * 4));
 }
 
 std::span<const std::uint8_t> BitmapSource::storedRow(std::int64_t y) const
@@ -124,47 +200,64 @@ std::span<const std::uint8_t> BitmapSource::storedRow(std::int64_t y) const
         static_cast<std::size_t>(start), std::min<std::uint64_t>(rowSize, pixels.size() - start));
 }
 
-void BitmapSource::drawRow(std::span<const std::uint8_t> row, std::int64_t left, std::int64_t right,
-    std::uint32_t* out) const
+std::size_t BitmapSource::columnsHeld(std::size_t rowBytes) const
 {
-    const std::uint64_t size = row.size();
-    for (std::int64_t x = left; x < right; ++x, ++out) {
-        const auto column = static_cast<std::uint64_t>(x);
-        std::uint32_t colour = Black;
-        switch (kind) {
-        case Kind::Indexed1:
-            if (column / 8 < size)
-                colour = paletteColour(row[column / 8] >> (7 - column % 8) & 1);
-            break;
-        case Kind::Indexed4:
-            if (column / 2 < size)
-                colour = paletteColour(row[column / 2] >> (column % 2 ? 0 : 4) & 0xF);
-            break;
-        case Kind::Indexed8:
-            if (column < size)
-                colour = paletteColour(row[column]);
-            break;
-        case Kind::Masked16:
-            if (column * 2 + 2 <= size)
-                colour = maskedColour(readUint16(&row[column * 2]));
-            break;
-        case Kind::Rgb24:
-            if (column * 3 + 3 <= size) {
-                const std::uint8_t* bgr = &row[column * 3];
-                colour = rgb(bgr[2], bgr[1], bgr[0]);
-            }
-            break;
-        case Kind::Masked32:
-            if (column * 4 + 4 <= size)
-                colour = maskedColour(readUint32(&row[column * 4]));
-            break;
-        case Kind::Rle8:
-        case Kind::Rle4:
-        case Kind::Unknown:
-            break;
-        }
-        *out = colour;
+    switch (kind) {
+    case Kind::Indexed1:
+        return rowBytes * 8;
+    case Kind::Indexed4:
+        return rowBytes * 2;
+    case Kind::Indexed8:
+        return rowBytes;
+    case Kind::Masked16:
+        return rowBytes / 2;
+    case Kind::Rgb24:
+        return rowBytes / 3;
+    case Kind::Masked32:
+        return rowBytes / 4;
+    case Kind::Rle8:
+    case Kind::Rle4:
+    case Kind::Unknown:
+        break;
     }
+    return 0;
+}
+
+void BitmapSource::drawRow(std::span<const std::uint8_t> row, std::size_t left, std::size_t right,
+    const PaletteColours& colours, std::uint32_t* out) const
+{
+    // The bounds are settled here once, so the loops below read every column they are given.
+    const std::size_t end = std::clamp(columnsHeld(row.size()), left, right);
+    const std::uint8_t* bytes = row.data();
+    switch (kind) {
+    case Kind::Indexed1:
+        drawIndexed1(bytes, left, end, colours, out);
+        break;
+    case Kind::Indexed4:
+        drawIndexed4(bytes, left, end, colours, out);
+        break;
+    case Kind::Indexed8:
+        drawIndexed8(bytes, left, end, colours, out);
+        break;
+    case Kind::Masked16:
+        drawMasked16(bytes, left, end, out);
+        break;
+    case Kind::Rgb24:
+        drawRgb24(bytes, left, end, row.size(), out);
+        break;
+    case Kind::Masked32:
+        if (hasPlainMasks32())
+            drawRgb32(bytes, left, end, out);
+        else
+            drawMasked32(bytes, left, end, out);
+        break;
+    case Kind::Rle8:
+    case Kind::Rle4:
+    case Kind::Unknown:
+        break;
+    }
+    // Columns past the end of a short row have no data.
+    std::fill(out + (end - left), out + (right - left), Black);
 }
 
 void BitmapSource::draw(
@@ -174,8 +267,9 @@ void BitmapSource::draw(
         drawRunLength(left, top, right, bottom, origin, stride);
         return;
     }
+    const PaletteColours colours = paletteColours();
     for (int y = top; y < bottom; ++y, origin += stride)
-        drawRow(storedRow(y), left, right, origin);
+        drawRow(storedRow(y), std::size_t(left), std::size_t(right), colours, origin);
 }
 
 void BitmapSource::drawRunLength(

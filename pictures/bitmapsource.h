@@ -2,6 +2,7 @@
 
 #include "pictures/bitmapformat.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -45,12 +46,22 @@ private:
         std::uint32_t value(std::uint32_t pixel) const;
     };
 
+    // The colour of every index a pixel of up to 8 bits can hold.
+    using PaletteColours = std::array<std::uint32_t, 256>;
+
     void setMasks(std::uint32_t red, std::uint32_t green, std::uint32_t blue);
     std::uint32_t paletteColour(std::uint32_t index) const;
+    PaletteColours paletteColours() const;
     std::uint32_t maskedColour(std::uint32_t pixel) const;
+    bool hasPlainMasks32() const;
     std::span<const std::uint8_t> storedRow(std::int64_t y) const;
-    void drawRow(std::span<const std::uint8_t> row, std::int64_t left, std::int64_t right,
-        std::uint32_t* out) const;
+    std::size_t columnsHeld(std::size_t rowBytes) const;
+    void drawRow(std::span<const std::uint8_t> row, std::size_t left, std::size_t right,
+        const PaletteColours& colours, std::uint32_t* out) const;
+    void drawMasked16(
+        const std::uint8_t* row, std::size_t left, std::size_t end, std::uint32_t* out) const;
+    void drawMasked32(
+        const std::uint8_t* row, std::size_t left, std::size_t end, std::uint32_t* out) const;
     void drawRunLength(int left, int top, int right, int bottom, std::uint32_t* origin,
         std::ptrdiff_t stride) const;
 
