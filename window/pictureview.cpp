@@ -44,9 +44,9 @@ void PictureView::paintEvent(QPaintEvent* event)
     const QRect area = dirty & extent;
     if (area.isEmpty())
         return;
+    // No fill first: the renderer writes every pixel of an area inside the extent, drawing
+    // what the picture cannot show as black.
     QImage pixels(area.size(), QImage::Format_RGB32);
-    // Parts of a picture the renderer cannot show keep the background colour.
-    pixels.fill(palette().color(backgroundRole()));
     pictures::PictureRenderer::draw(shown, {area.x(), area.y(), area.width(), area.height()},
         reinterpret_cast<std::uint32_t*>(pixels.bits()), pixels.bytesPerLine() / 4);
     painter.drawImage(area.topLeft(), pixels);
