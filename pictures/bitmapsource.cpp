@@ -28,15 +28,35 @@ std::span<const std::uint8_t> from(std::span<const std::uint8_t> block, std::uin
 void drawIndexed1(const std::uint8_t* row, std::size_t left, std::size_t end,
     const std::array<std::uint32_t, 256>& colours, std::uint32_t* out)
 {
-    for (std::size_t x = left; x < end; ++x)
-        *out++ = colours[row[x / 8] >> (7 - x % 8) & 1];
+    // Whole bytes are drawn eight pixels at a time, the highest bit first; a row may start or
+    // end mid-byte.
+    const auto bitAt = [row](std::size_t x) { return row[x / 8] >> (7 - x % 8) & 1; };
+    std::size_t x = left;
+    for (; x < end && x % 8; ++x)
+        *out++ = colours[bitAt(x)];
+    for (; x + 8 <= end; x += 8) {
+        const std::uint8_t eight = row[x / 8];
+        for (int bit = 7; bit >= 0; --bit)
+            *out++ = colours[eight >> bit & 1];
+    }
+    for (; x < end; ++x)
+        *out++ = colours[bitAt(x)];
 }
 
 void drawIndexed4(const std::uint8_t* row, std::size_t left, std::size_t end,
     const std::array<std::uint32_t, 256>& colours, std::uint32_t* out)
 {
-    for (std::size_t x = left; x < end; ++x)
-        *out++ = colours[row[x / 2] >> (x % 2 ? 0 : 4) & 0xF];
+    // Whole bytes are drawn a pair of pixels at a time; a row may start or end mid-byte.
+    std::size_t x = left;
+    if (x < end && x % 2)
+        *out++ = colours[row[x++ / 2] & 0xF];
+    for (; x + 2 <= end; x += 2) {
+        const std::uint8_t pair = row[x / 2];
+        *out++ = colours[pair >> 4];
+        *out++ = colours[pair & 0xF];
+    }
+    if (x < end)
+        *out++ = colours[row[x / 2] >> 4];
 }
 
 void drawIndexed8(const std::uint8_t* row, std::size_t left, std::size_t end,
